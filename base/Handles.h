@@ -55,20 +55,8 @@ struct LibraryTraits {
   static Value None() { return nullptr; }
   static void Close(Value h) { FreeLibrary(h); }
 };
-struct GdiObjectTraits {  // fonts, brushes, pens, bitmaps
-  using Value = HGDIOBJ;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { DeleteObject(h); }
-};
-struct ScreenDcTraits {  // GetDC(nullptr)
-  using Value = HDC;
-  static Value None() { return nullptr; }
-  static void Close(Value h) { ReleaseDC(nullptr, h); }
-};
 
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 using Library = UniqueHandle<LibraryTraits>;
-using GdiObject = UniqueHandle<GdiObjectTraits>;
-using ScreenDc = UniqueHandle<ScreenDcTraits>;

@@ -6,8 +6,6 @@ std::string Caption() { return "Ribeto ヘルプ"; }
 
 std::string CloseLabel() { return "閉じる"; }
 
-std::string FontName() { return "ＭＳ Ｐゴシック"; }
-
 namespace {
 
 // Written with plain line feeds for the sake of the source; Text() adds the carriage

@@ -8,7 +8,6 @@ namespace help {
 
 std::string Caption();     // the window's caption
 std::string CloseLabel();  // the close button
-std::string FontName();    // the face of the window's font
 
 // The whole explanation, lines ended by CR LF as a multi-line edit control wants them.
 std::string Text();

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/res/resource.h"
-#include "help/Cp932.h"
 #include "help/HelpText.h"
-#include "help/JapaneseFont.h"
+#include "widgets/Gdi.h"
+#include "widgets/Wide.h"
 
 namespace {
 
@@ -26,12 +26,6 @@ constexpr int kButtonHeight = 28;
 // Character height: a little larger than the program's 12 pixels, for reading at length.
 constexpr int kFontHeight = 15;
 
-int ScreenDpi() {
-  ScreenDc screen(GetDC(nullptr));
-  const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
-  return dpi > 0 ? dpi : 96;
-}
-
 HICON ProgramIcon(HINSTANCE instance, int sizeMetric) {
   const int size = GetSystemMetrics(sizeMetric);
   // Shared: the system keeps one copy and frees it with the program.
@@ -41,10 +35,7 @@ HICON ProgramIcon(HINSTANCE instance, int sizeMetric) {
 
 }  // namespace
 
-int HelpWindow::Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
-
 bool HelpWindow::Create(int showCommand) {
-  dpi_ = ScreenDpi();
 
   WNDCLASSEXW windowClass = {};
   windowClass.cbSize = sizeof windowClass;
@@ -71,7 +62,7 @@ bool HelpWindow::Create(int showCommand) {
   const int left = work.left + (work.right - work.left - width) / 2;
   const int top = work.top + (work.bottom - work.top - height) / 2;
 
-  const std::wstring caption = WideFromCp932(help::Caption());
+  const std::wstring caption = FromShiftJis(help::Caption());
   window_ = CreateWindowExW(0, kClassName, caption.c_str(), style, left, top, width, height,
                             nullptr, nullptr, instance_, this);
   if (window_ == nullptr) return false;
@@ -87,14 +78,14 @@ bool HelpWindow::Create(int showCommand) {
 }
 
 bool HelpWindow::CreateChildren() {
-  font_ = CreateJapaneseFont(WideFromCp932(help::FontName()), Scale(kFontHeight));
+  font_ = MakeFont(kFontHeight, false);
 
-  const std::wstring text = WideFromCp932(help::Text());
+  const std::wstring text = FromShiftJis(help::Text());
   text_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", text.c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                               ES_READONLY | ES_AUTOVSCROLL,
                           0, 0, 0, 0, window_, nullptr, instance_, nullptr);
-  const std::wstring label = WideFromCp932(help::CloseLabel());
+  const std::wstring label = FromShiftJis(help::CloseLabel());
   close_ = CreateWindowExW(0, L"BUTTON", label.c_str(),
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
                            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseId)),

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "base/Handles.h"
+#include "widgets/Gdi.h"
 
 // The help program's one window: the explanation in a read-only, scrollable text and a
 // close button. Sizes are laid out for 96 dots per inch and scaled by the screen's.
@@ -23,12 +23,10 @@ class HelpWindow {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateChildren();
   void Layout();
-  int Scale(int pixels) const;
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
   HWND text_ = nullptr;
   HWND close_ = nullptr;
-  GdiObject font_;
-  int dpi_ = 96;
+  Font font_;
 };

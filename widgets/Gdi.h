@@ -55,5 +55,6 @@ class Selected {
 int ScreenDpi();
 inline int Scale(int pixels96) { return MulDiv(pixels96, ScreenDpi(), 96); }
 
-// The program's font: "ＭＳ Ｐゴシック" at a character height in 96-dpi pixels, Shift-JIS set.
+// The program's font: "ＭＳ Ｐゴシック" (or a proportional Japanese face standing in for it)
+// at a character height in 96-dpi pixels, Shift-JIS character set.
 Font MakeFont(int height96, bool bold);

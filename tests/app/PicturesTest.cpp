@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/res/resource.h"
-#include "base/Handles.h"
+#include "widgets/Gdi.h"
 
 // The pictures as the buttons will load them: by number from the program's own
 // resources, which this test program links in the same way.
@@ -22,8 +22,8 @@ struct Picture {
 Picture Load(int id) {
   Picture picture;
   // A DIB section keeps the depth of the file; a plain load would convert to the screen's.
-  GdiObject bitmap(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0,
-                              0, LR_CREATEDIBSECTION));
+  Bitmap bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   DIBSECTION section = {};
   if (!bitmap || GetObjectW(bitmap.Get(), sizeof section, &section) != sizeof section) {
     return picture;
@@ -40,8 +40,8 @@ Picture Load(int id) {
   request.bmiHeader.biBitCount = 32;
   request.bmiHeader.biCompression = BI_RGB;
   std::vector<RGBQUAD> quads(static_cast<std::size_t>(picture.width * picture.height));
-  ScreenDc screen(GetDC(nullptr));
-  if (GetDIBits(screen.Get(), static_cast<HBITMAP>(bitmap.Get()), 0, picture.height,
+  WindowDC screen(nullptr);
+  if (GetDIBits(screen.Get(), bitmap.Get(), 0, picture.height,
                 quads.data(), &request, DIB_RGB_COLORS) != picture.height) {
     return picture;
   }

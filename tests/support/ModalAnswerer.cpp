@@ -28,6 +28,17 @@ struct Inspect {
   ModalAnswerer::Seen* seen;
 };
 
+struct Others {
+  HWND box;
+  bool enabled = false;
+};
+
+BOOL CALLBACK FindEnabledOther(HWND window, LPARAM param) {
+  auto* o = reinterpret_cast<Others*>(param);
+  if (window != o->box && IsWindowVisible(window) && IsWindowEnabled(window)) o->enabled = true;
+  return TRUE;
+}
+
 BOOL CALLBACK InspectChild(HWND child, LPARAM param) {
   auto* seen = reinterpret_cast<Inspect*>(param)->seen;
   wchar_t name[16];
@@ -83,6 +94,9 @@ void ModalAnswerer::Watch() {
     seen.caption = TextOf(found.dialog);
     Inspect inspect{&seen};
     EnumChildWindows(found.dialog, &InspectChild, reinterpret_cast<LPARAM>(&inspect));
+    Others others{found.dialog};
+    EnumThreadWindows(uiThread_, &FindEnabledOther, reinterpret_cast<LPARAM>(&others));
+    seen.othersEnabled = others.enabled;
     EnterCriticalSection(&lock_);
     seen_.push_back(seen);
     LeaveCriticalSection(&lock_);

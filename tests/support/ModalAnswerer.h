@@ -17,6 +17,7 @@ class ModalAnswerer {
     std::vector<std::wstring> buttons;  // captions of its push buttons
     bool hasIcon = false;
     int defaultButton = 0;  // control id of the default push button
+    bool othersEnabled = false;  // another visible window of the program took input meanwhile
   };
 
   // Presses the button with these control ids (IDYES, IDNO, IDOK, ...) in turn, one per
