@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "base/Sjis.h"
 #include "components/ProcList.h"
 #include "tests/components/ChildProcess.h"
 #include "tests/support/TempDir.h"
@@ -13,7 +14,8 @@ namespace {
 std::string ChildName() { return "child-" + std::to_string(GetCurrentProcessId()) + ".exe"; }
 
 std::string BareName(const std::string& path) {
-  return path.substr(path.find_last_of('\\') + 1);  // ASCII test paths
+  const std::size_t sep = sjis::FindLastOf(path, "\\");
+  return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
 }  // namespace
@@ -37,7 +39,7 @@ TEST(ProcList, FindsARunningProgramByItsNameInAnotherCase) {
   // Whole names only: the bare file name does not match a path, nor a path a bare
   // name (the 95 family's snapshot may hold either, depending on the system).
   const std::string sameProgramOtherForm =
-      reported.find('\\') != std::string::npos ? BareName(reported) : child.Path();
+      BareName(reported) != reported ? BareName(reported) : child.Path();
   EXPECT_EQ(list.GetProcessIndex(sameProgramOtherForm), -1) << sameProgramOtherForm;
   EXPECT_EQ(list.GetProcessIndex(""), -1);
 }

@@ -96,7 +96,8 @@ TEST(LongPath, ShiftJisNamesEndingInTheSeparatorByte) {
 TEST(LongPath, RelativeSlashAndWildcardForms) {
   TempDir dir;
   const std::string full = dir.MakeFile("Sub Folder/Report 1999.txt");
-  const std::string bareShort = ShortName(full).substr(ShortName(full).find_last_of('\\') + 1);
+  const std::string shortName = ShortName(full);
+  const std::string bareShort = shortName.substr(sjis::FindLastOf(shortName, "\\") + 1);
   ASSERT_NE(bareShort, "Report 1999.txt");
 
   CurrentDirectoryAt at(dir.Path("Sub Folder"));
@@ -104,9 +105,9 @@ TEST(LongPath, RelativeSlashAndWildcardForms) {
   EXPECT_EQ(MakeLongPath(dir.Path().substr(0, 2) + bareShort), dir.Path().substr(0, 2) + "Report 1999.txt");
 
   std::string slashed = WithCase(full, false);
-  slashed[slashed.find_last_of('\\')] = '/';
+  slashed[sjis::FindLastOf(slashed, "\\")] = '/';
   std::string expected = full;
-  expected[expected.find_last_of('\\')] = '/';
+  expected[sjis::FindLastOf(expected, "\\")] = '/';
   EXPECT_EQ(MakeLongPath(slashed), DriveFrom(slashed, expected));
 
   for (const std::string& pattern : {dir.Path("Sub Folder\\*.txt"), dir.Path("sub folder\\Report 199?.txt")}) {
