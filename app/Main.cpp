@@ -124,13 +124,15 @@ void TMainForm::FormKeyPress(TComponent*, char& Key) {
 
 void TMainForm::mpBtnCancelClick(TComponent*) { Close(); }
 
-void TMainForm::mpBtnHelpClick(TComponent*) {
-  const std::string exe = Application().ExeName();
-  const std::string folder = exe.substr(0, sjis::FindLastOf(exe, "\\:") + 1);
+std::string HelpCommandLine(const std::string& exeName) {
+  const std::string folder = exeName.substr(0, sjis::FindLastOf(exeName, "\\:") + 1);
   // Quoted: in a folder such as C:\Program Files\Ribeto an unquoted command line would
   // start C:\Program.exe first, if there is one.
-  const std::string command = "\"" + folder + "RibetoHelp.exe\"";
-  WinExec(command.c_str(), SW_SHOWNORMAL);
+  return "\"" + folder + "RibetoHelp.exe\"";
+}
+
+void TMainForm::mpBtnHelpClick(TComponent*) {
+  WinExec(HelpCommandLine(Application().ExeName()).c_str(), SW_SHOWNORMAL);
 }
 
 // ---- The panels and the Convert button

@@ -167,3 +167,6 @@ class TMainForm : public TForm, public ConversionHost {
 };
 
 extern TMainForm* MainForm;
+
+// The command line that starts the help program beside the program file exeName.
+std::string HelpCommandLine(const std::string& exeName);

@@ -159,13 +159,17 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
   return args;
 }
 
+std::vector<std::string> TApplication::Arguments() const {
+  return SplitCommandLine(commandLine_.empty() ? std::string(GetCommandLineA()) : commandLine_);
+}
+
 int TApplication::ParamCount() const {
-  const auto args = SplitCommandLine(GetCommandLineA());
+  const auto args = Arguments();
   return args.empty() ? 0 : static_cast<int>(args.size()) - 1;
 }
 
 std::string TApplication::ParamStr(int index) const {
   if (index == 0) return ExeName();
-  const auto args = SplitCommandLine(GetCommandLineA());
+  const auto args = Arguments();
   return index > 0 && index < static_cast<int>(args.size()) ? args[index] : std::string();
 }

@@ -47,15 +47,21 @@ class TApplication {
   void HandleException();
 
   std::string ExeName() const;
+  // The arguments after the program's own name, as the command line splits them.
   int ParamCount() const;
   std::string ParamStr(int index) const;
+  // Tests start the windows with arguments of their own instead of the process's.
+  void SetCommandLine(const std::string& commandLine) { commandLine_ = commandLine; }
 
  private:
   void AfterCreate(TForm* form);
   bool PreTranslate(MSG& msg);
   void Dispatch(MSG& msg);
 
+  std::vector<std::string> Arguments() const;
+
   std::string title_;
+  std::string commandLine_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
 };
