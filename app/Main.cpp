@@ -137,47 +137,41 @@ void TMainForm::mpBtnHelpClick(TComponent*) {
 
 // ---- The panels and the Convert button
 
+namespace {
+void EnableAll(std::initializer_list<TControl*> controls, bool on) {
+  for (TControl* c : controls) c->SetEnabled(on);
+}
+}  // namespace
+
 void TMainForm::mpChkboxFileNameClick(TComponent*) {
-  const bool on = mpChkboxFileName.Checked();
-  for (TControl* c : std::initializer_list<TControl*>{&mpLblFileName1, &mpLblFileName2, &mpLblFileName3,
-                                                      &mpLblFileName4, &mpEdtFileName, &mpMedtFileName,
-                                                      &mpComboFileName}) {
-    c->SetEnabled(on);
-  }
+  EnableAll({&mpLblFileName1, &mpLblFileName2, &mpLblFileName3, &mpLblFileName4, &mpEdtFileName,
+             &mpMedtFileName, &mpComboFileName},
+            mpChkboxFileName.Checked());
   UpdateChangeButton();
 }
 
 void TMainForm::mpChkboxExtNameClick(TComponent*) {
-  const bool on = mpChkboxExtName.Checked();
-  for (TControl* c : std::initializer_list<TControl*>{&mpLblExtName1, &mpLblExtName2, &mpLblExtName3,
-                                                      &mpLblExtName4, &mpEdtExtName, &mpMedtExtName,
-                                                      &mpComboExtName}) {
-    c->SetEnabled(on);
-  }
+  EnableAll({&mpLblExtName1, &mpLblExtName2, &mpLblExtName3, &mpLblExtName4, &mpEdtExtName, &mpMedtExtName,
+             &mpComboExtName},
+            mpChkboxExtName.Checked());
   UpdateChangeButton();
 }
 
 void TMainForm::mpChkboxDateTimeClick(TComponent*) {
-  const bool on = mpChkboxDateTime.Checked();
-  for (TControl* c : std::initializer_list<TControl*>{
-           &mpLblFileMakeDate, &mpLblFileMakeTime, &mpLblFileMakeYear, &mpLblFileMakeMonth,
+  EnableAll({&mpLblFileMakeDate, &mpLblFileMakeTime, &mpLblFileMakeYear, &mpLblFileMakeMonth,
            &mpLblFileMakeDay, &mpLblFileMakeHour, &mpLblFileMakeMin, &mpLblFileMakeSec,
            &mpComboFileMakeYear, &mpComboFileMakeMonth, &mpComboFileMakeDay, &mpComboFileMakeHour,
            &mpComboFileMakeMin, &mpComboFileMakeSec, &mpBtnFileMakeToday, &mpBtnFileMakeNow,
            &mpLblFileUpdateDate, &mpLblFileUpdateTime, &mpLblFileUpdateYear, &mpLblFileUpdateMonth,
            &mpLblFileUpdateDay, &mpLblFileUpdateHour, &mpLblFileUpdateMin, &mpLblFileUpdateSec,
            &mpComboFileUpdateYear, &mpComboFileUpdateMonth, &mpComboFileUpdateDay, &mpComboFileUpdateHour,
-           &mpComboFileUpdateMin, &mpComboFileUpdateSec, &mpBtnFileUpdateToday, &mpBtnFileUpdateNow}) {
-    c->SetEnabled(on);
-  }
+           &mpComboFileUpdateMin, &mpComboFileUpdateSec, &mpBtnFileUpdateToday, &mpBtnFileUpdateNow},
+            mpChkboxDateTime.Checked());
   UpdateChangeButton();
 }
 
 void TMainForm::mpChkboxAttrClick(TComponent*) {
-  const bool on = mpChkboxAttr.Checked();
-  for (TCheckBox* c : {&mpChkboxReadOnly, &mpChkboxHidden, &mpChkboxArchive, &mpChkboxSystem}) {
-    c->SetEnabled(on);
-  }
+  EnableAll({&mpChkboxReadOnly, &mpChkboxHidden, &mpChkboxArchive, &mpChkboxSystem}, mpChkboxAttr.Checked());
   UpdateChangeButton();
 }
 

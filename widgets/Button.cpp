@@ -59,21 +59,8 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
                  (item.itemState & ODS_SELECTED) != 0, (item.itemState & ODS_FOCUS) != 0);
 }
 
-namespace {
-constexpr wchar_t kSpeedButtonClass[] = L"RibetoSpeedButton";
-}
-
 TControl::Params TSpeedButton::CreateParams() const {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kSpeedButtonClass, &wc)) {
-    wc.lpfnWndProc = &TSpeedButton::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kSpeedButtonClass;
-    RegisterClassExW(&wc);
-  }
-  return {kSpeedButtonClass, 0, 0};
+  return {RegisterOwnClass(L"RibetoSpeedButton", &TSpeedButton::WindowProc, false), 0, 0};
 }
 
 void TSpeedButton::Created() { InvalidateRect(hwnd_, nullptr, TRUE); }

@@ -4,6 +4,19 @@
 #include "widgets/Gdi.h"
 #include "widgets/Wide.h"
 
+const wchar_t* RegisterOwnClass(const wchar_t* name, WNDPROC proc, bool buttonFaceBackground) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return name;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  if (buttonFaceBackground) wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
+  return name;
+}
+
 TControl::TControl(TForm* owner) : TComponent(owner) {}
 
 TControl::~TControl() {

@@ -74,5 +74,8 @@ class TControl : public TComponent {
   LayoutRow layout_{};
 };
 
+// Registers a window class of the program's own once per process and returns its name.
+const wchar_t* RegisterOwnClass(const wchar_t* name, WNDPROC proc, bool buttonFaceBackground);
+
 // The event a click on a control runs.
 using TNotifyEvent = std::function<void()>;

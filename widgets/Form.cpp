@@ -12,17 +12,7 @@ constexpr wchar_t kFormClass[] = L"RibetoForm";
 
 }  // namespace
 
-void RegisterFormClass() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), kFormClass, &wc)) return;
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kFormClass;
-  RegisterClassExW(&wc);
-}
+void RegisterFormClass() { RegisterOwnClass(kFormClass, DefWindowProcW, true); }
 
 TForm::TForm(TComponent* owner, const FormStyle& style)
     : TComponent(owner), style_(style), font_(MakeFont(12, false)) {

@@ -1,20 +1,7 @@
 #include "widgets/Label.h"
 
-namespace {
-constexpr wchar_t kBevelClass[] = L"RibetoBevel";
-}
-
 TControl::Params TBevel::CreateParams() const {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kBevelClass, &wc)) {
-    wc.lpfnWndProc = &TBevel::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kBevelClass;
-    RegisterClassExW(&wc);
-  }
-  return {kBevelClass, 0, 0};
+  return {RegisterOwnClass(L"RibetoBevel", &TBevel::WindowProc, true), 0, 0};
 }
 
 LRESULT CALLBACK TBevel::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
