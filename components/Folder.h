@@ -39,8 +39,10 @@ class TFolder : public TComponent {
   bool Open(const std::string& path);  // absolute, or relative to the current directory
   void Close();
   bool Update();  // Open of the folder's own name; Status then reads eFStatusUpdate once
+  // Reads the folder that FolderName names into fresh lists; on failure nothing is
+  // loaded and the lists stay as they were.
   void Load();
-  void Clear();
+  void Clear();  // empties both lists; Status and the folder's name stay
 
   std::string Files(int i) const;    // "" out of range, for an emptied slot, or not loaded
   std::string Folders(int i) const;
