@@ -6,48 +6,12 @@
 
 #include "base/FileTimes.h"
 #include "bench/BenchSupport.h"
-#include "engine/ConversionRun.h"
+#include "bench/EngineRun.h"
 
 namespace {
 
-class BenchHost : public ConversionHost {
- public:
-  std::vector<std::string> targets;
-  ChangeSettings settings;
-  std::unique_ptr<LogList> records;
-  std::vector<std::string> lines;
-
-  ChangeSettings Settings() override { return settings; }
-  int TargetCount() override { return static_cast<int>(targets.size()); }
-  std::string Target(int i) override { return targets[i]; }
-  LogList& NewLogList() override {
-    records = std::make_unique<LogList>();
-    return *records;
-  }
-  void AppendLine(const std::string& line) override { lines.push_back(line); }
-  void SetLine(int i, const std::string& line) override { lines[i] = line; }
-  void DiscardResults() override {}
-  void ShowResults() override {}
-  bool UpdateListButtons() override { return true; }
-  void UpdateChangeButton() override {}
-  void FocusNextControl() override {}
-  void ProcessMessages() override {}
-};
-
-std::vector<std::string> Targets(const std::string& folder, int count) {
-  std::vector<std::string> out;
-  char name[32];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(name, sizeof name, "\\file%06d.txt", i);
-    out.push_back(folder + name);
-  }
-  return out;
-}
-
-double RunEngine(const std::string& folder, int count) {
-  BenchHost host;
-  host.targets = Targets(folder, count);
-  ChangeSettings& s = host.settings;
+ChangeSettings NameTimesAndAttributes() {
+  ChangeSettings s;
   s.ChangeName = true;
   s.NameText = "new";
   s.NameNumber = "000001    ";
@@ -56,9 +20,7 @@ double RunEngine(const std::string& folder, int count) {
   s.UpdateMonthItem = 3;
   s.ChangeAttr = true;
   s.AttrArchive = true;
-  const double start = Seconds();
-  RunConversion(host);
-  return Seconds() - start;
+  return s;
 }
 
 // The same calls with nothing around them: no records, no lines, no host.
@@ -106,7 +68,7 @@ int main(int argc, char** argv) {
   for (int round = 0; round < rounds; ++round) {
     const std::string a = BenchFolder("engine");
     MakeFiles(a, count);
-    engine = std::min(engine, RunEngine(a, count));
+    engine = std::min(engine, RunEngine(a, count, NameTimesAndAttributes()));
     RemoveTree(a);
     const std::string b = BenchFolder("floor");
     MakeFiles(b, count);
