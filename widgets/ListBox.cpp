@@ -10,6 +10,32 @@ namespace {
 // Above this many entries a deletion of selected entries rebuilds the list in one pass
 // instead of deleting them one by one (each deletion moves the entries behind it).
 constexpr std::size_t kRebuildThreshold = 64;
+
+bool ListLess(const std::wstring& a, const std::wstring& b) { return TListBox::CompareItems(a, b) < 0; }
+
+// A stable sort in the list's order that takes the runs already in order as they come
+// and merges them pairwise. A folder's files arrive in order, so a dropped folder costs
+// one comparison per entry instead of the n log n of a sort; the comparison is the
+// costly part (CompareStringW), and the result is the same as a stable sort's.
+void SortBatch(std::vector<std::wstring>& batch) {
+  std::vector<std::size_t> bounds{0};
+  for (std::size_t i = 1; i < batch.size(); ++i) {
+    if (ListLess(batch[i], batch[i - 1])) bounds.push_back(i);
+  }
+  bounds.push_back(batch.size());
+  while (bounds.size() > 2) {
+    const std::size_t runs = bounds.size() - 1;
+    std::vector<std::size_t> merged{0};
+    for (std::size_t r = 0; r + 1 < runs; r += 2) {
+      // Entries of the earlier run stay before equal ones of the later run.
+      std::inplace_merge(batch.begin() + bounds[r], batch.begin() + bounds[r + 1], batch.begin() + bounds[r + 2],
+                         ListLess);
+      merged.push_back(bounds[r + 2]);
+    }
+    if (runs % 2 == 1) merged.push_back(bounds[runs]);  // the last run waits for the next round
+    bounds.swap(merged);
+  }
+}
 }  // namespace
 
 TControl::Params TListBox::CreateParams() const {
@@ -182,16 +208,13 @@ void TListBox::Flush() const {
     present[i] = WideString(i);
     selected[i] = SendMessageW(hwnd_, LB_GETSEL, i, 0) > 0;
   }
-  const bool presentSorted = std::is_sorted(present.begin(), present.end(), [](const auto& a, const auto& b) {
-    return CompareItems(a, b) < 0;
-  });
+  const bool presentSorted = std::is_sorted(present.begin(), present.end(), ListLess);
   if (!presentSorted) {
     // Only a merge into an ordered list equals one insertion at a time; otherwise insert.
     for (const auto& text : batch) self->InsertSorted(text);
     return;
   }
-  std::stable_sort(batch.begin(), batch.end(),
-                   [](const auto& a, const auto& b) { return CompareItems(a, b) < 0; });
+  SortBatch(batch);
   std::vector<std::wstring> merged;
   std::vector<bool> mergedSelected;
   merged.reserve(n + batch.size());

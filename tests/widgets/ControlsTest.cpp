@@ -221,6 +221,39 @@ TEST(ListBox, SortedModeIgnoresCaseAndBatchesAgreeWithSingleAdditions) {
   EXPECT_EQ(batch.list.Strings(batch.list.Count() - 1), "a");
 }
 
+TEST(ListBox, BatchesOfEveryShapeAgreeWithSingleAdditions) {
+  // A batch is sorted by merging the runs that arrive in order; whatever the runs, the
+  // list must read as if the entries had been added one at a time. Entries that differ
+  // in letter case only sort equal: the earlier stays first.
+  struct Case {
+    const char* name;
+    std::vector<std::string> present;  // in the list before the batch
+    std::vector<std::string> batch;
+  } cases[] = {
+      {"in order", {}, {"a1", "a2", "b", "c"}},
+      {"reversed", {}, {"e", "d", "c", "b", "a"}},
+      {"two runs", {}, {"b", "d", "f", "a", "c", "e"}},
+      {"three runs", {}, {"d", "e", "b", "c", "a", "f"}},
+      {"equal in different runs", {}, {"x", "B", "y", "b", "z", "A", "a"}},
+      {"equal to present entries", {"B", "m"}, {"b", "n", "M", "a", "b"}},
+      {"folder then subfolder", {}, {"C:\\d\\a.txt", "C:\\d\\z.txt", "C:\\d\\sub\\b.txt", "C:\\d\\sub\\c.txt"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestForm one, batch;
+    for (TestForm* form : {&one, &batch}) {
+      form->list.SetSorted(true);
+      for (const auto& s : c.present) form->list.Add(s);
+    }
+    for (const auto& s : c.batch) one.list.Add(s);
+    batch.list.BeginUpdate();
+    for (const auto& s : c.batch) batch.list.Add(s);
+    batch.list.EndUpdate();
+    EXPECT_EQ(Entries(batch.list), Entries(one.list));
+    EXPECT_EQ(batch.list.Count(), static_cast<int>(c.present.size() + c.batch.size()));
+  }
+}
+
 TEST(ListBox, DeleteSelectedKeepsTheRestInOrder) {
   for (int n : {10, 300}) {  // one by one, and in one pass
     SCOPED_TRACE(n);
