@@ -21,8 +21,11 @@ void MakeFiles(const std::string& folder, int count);
 // nothing else. Under Wine every file created in a folder costs a scan of the whole
 // folder (for a name that differs in case only), so 100,000 files take the better part
 // of an hour: the files of an earlier run are kept, and only what is missing is made
-// and what does not belong removed. Benchmarks that only read the files share it.
+// and what does not belong removed. scripts/bench makes them beforehand from the Linux
+// side, where they take a second.
 std::string FilledBenchFolder(const std::string& name, int count);
+// The shared folder of count files that benchmarks which only read them use.
+inline std::string FilesFolderName(int count) { return "files-" + std::to_string(count); }
 
 // N from the first argument, else the default.
 int CountArgument(int argc, char** argv, int fallback);

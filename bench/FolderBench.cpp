@@ -1,25 +1,14 @@
 // TFolder::Open of a folder of N plain files against a bare FindFirstFileA/FindNextFileA
-// loop over the same folder (the floor). The files are made once and kept beside the
-// program: making 100,000 files under Wine takes minutes.
+// loop over the same folder (the floor).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "base/Handles.h"
-#include "base/Sjis.h"
 #include "bench/BenchSupport.h"
 #include "components/Folder.h"
 
 namespace {
-
-std::string DataFolder(int count) {
-  char buffer[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-  std::string path(buffer, n);
-  path = path.substr(0, sjis::FindLastOf(path, "\\") + 1) + "bench-data";
-  CreateDirectoryA(path.c_str(), nullptr);
-  return path + "\\folder-" + std::to_string(count);
-}
 
 // Entries of the folder, "." and ".." included; the timed floor loop.
 int CountEntries(const std::string& folder) {
@@ -53,15 +42,7 @@ double TimeOpen(const std::string& folder, int& files) {
 int main(int argc, char** argv) {
   const int count = CountArgument(argc, argv, 100000);
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-  const std::string folder = DataFolder(count);
-  const int present = CountEntries(folder);
-  if (present != count + 2) {
-    // Files made by a run that was stopped are kept: only the missing ones are made.
-    if (present > count + 2) RemoveTree(folder);
-    std::printf("making %d files in %s\n", count, folder.c_str());
-    CreateDirectoryA(folder.c_str(), nullptr);
-    MakeFiles(folder, count);
-  }
+  const std::string folder = FilledBenchFolder(FilesFolderName(count), count);
 
   double open = 1e9, floor = 1e9;
   for (int round = 0; round < rounds; ++round) {

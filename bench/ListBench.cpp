@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
 
   double start = Seconds();
   // One folder per count, so that a quick run with a few files keeps the large set.
-  const std::string folder = FilledBenchFolder("list-" + std::to_string(count), count);
+  const std::string folder = FilledBenchFolder(FilesFolderName(count), count);
   std::printf("files: %d (folder ready in %.1f s)\n", count, Seconds() - start);
 
   double walkSeconds = 0;
