@@ -14,23 +14,11 @@
 #include "app/Main.h"
 #include "bench/BenchSupport.h"
 #include "components/Folder.h"
+#include "tests/support/DropHandle.h"
 #include "widgets/Application.h"
 #include "widgets/Wide.h"
 
 namespace {
-
-// A drop handle as the shell builds it: DROPFILES, then the paths, each ended by a
-// zero, and a second zero at the end. The receiver frees it with DragFinish.
-HGLOBAL MakeDrop(const std::string& path) {
-  const std::size_t bytes = sizeof(DROPFILES) + path.size() + 2;
-  HGLOBAL memory = GlobalAlloc(GHND, bytes);
-  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-  header->pFiles = sizeof(DROPFILES);
-  header->fWide = FALSE;
-  std::memcpy(header + 1, path.c_str(), path.size() + 1);
-  GlobalUnlock(memory);
-  return memory;
-}
 
 // The paths the walk gives for the folder, in walk order, and the time to get them.
 std::vector<std::string> WalkPaths(const std::string& folder, double& seconds) {
@@ -112,7 +100,7 @@ int main(int argc, char** argv) {
 
   // The drop: walk, sorted insertion, UpdateListButtons (with DispHorzScrollBar) and
   // UpdateChangeButton, all inside the handler.
-  HGLOBAL drop = MakeDrop(folder);
+  HGLOBAL drop = MakeDropHandle({folder});
   start = Seconds();
   SendMessageW(m.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
   const double add = Seconds() - start;

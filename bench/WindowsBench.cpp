@@ -18,6 +18,7 @@
 #include "bench/BenchSupport.h"
 #include "bench/EngineRun.h"
 #include "result/Log.h"
+#include "tests/support/DropHandle.h"
 #include "widgets/Application.h"
 
 namespace {
@@ -126,21 +127,9 @@ class ClockedMainForm : public TMainForm {
   }
 };
 
-// Drops paths on a window as the shell does: a real drop handle, released by its receiver.
+// Drops paths on a window as the shell does.
 void Drop(HWND window, const std::vector<std::string>& paths) {
-  std::size_t bytes = sizeof(DROPFILES) + 1;
-  for (const auto& p : paths) bytes += p.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GHND, bytes);
-  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-  header->pFiles = sizeof(DROPFILES);
-  header->fWide = FALSE;
-  char* out = reinterpret_cast<char*>(header + 1);
-  for (const auto& p : paths) {
-    std::memcpy(out, p.c_str(), p.size() + 1);
-    out += p.size() + 1;
-  }
-  GlobalUnlock(memory);
-  SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle(paths)), 0);
 }
 
 void Click(const TControl& control) { SendMessageW(control.Handle(), BM_CLICK, 0, 0); }

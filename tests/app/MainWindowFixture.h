@@ -10,6 +10,7 @@
 
 #include "app/Main.h"
 #include "result/Log.h"
+#include "tests/support/DropHandle.h"
 #include "widgets/Application.h"
 
 // The two windows as the program creates them, hidden, with the folder question answered
@@ -46,21 +47,9 @@ class MainWindowTest : public ::testing::Test {
     return out;
   }
 
-  // Drops paths on the main window as the shell does: a real drop handle, posted.
+  // Drops paths on the main window as the shell does.
   void Drop(const std::vector<std::string>& paths) {
-    std::size_t bytes = sizeof(DROPFILES) + 1;
-    for (const auto& p : paths) bytes += p.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, bytes);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* out = reinterpret_cast<char*>(header + 1);
-    for (const auto& p : paths) {
-      memcpy(out, p.c_str(), p.size() + 1);
-      out += p.size() + 1;
-    }
-    GlobalUnlock(memory);
-    SendMessageW(main->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    SendMessageW(main->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle(paths)), 0);
   }
 
   TMainForm* main = nullptr;
