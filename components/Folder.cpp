@@ -187,37 +187,27 @@ std::string TFolder::Files(int i) const { return At(FFileList, FLoaded, i); }
 
 std::string TFolder::Folders(int i) const { return At(FFolderList, FLoaded, i); }
 
-int TFolder::FindFile(const std::string& name) {
+// The lookup behind FindFile and FindFolder: the slot of name, appended when the entry is
+// new on disk, emptied when it is gone; -1 when it does not exist.
+int TFolder::Find(NameList& list, const std::string& name, bool (*exists)(const std::string&)) {
   if (!FLoaded || !IsValidName(name)) return -1;
   const std::string full = FullName(name);
   if (full.empty()) return -1;
-  int slot = IndexOf(FFileList, name);
-  if (IsPlainEntry(full)) {
+  int slot = IndexOf(list, name);
+  if (exists(full)) {
     if (slot < 0) {
-      FFileList.emplace_back(name);
-      slot = static_cast<int>(FFileList.size()) - 1;
+      list.emplace_back(name);
+      slot = static_cast<int>(list.size()) - 1;
     }
     return slot;
   }
-  if (slot >= 0) FFileList[slot].reset();
+  if (slot >= 0) list[slot].reset();
   return -1;
 }
 
-int TFolder::FindFolder(const std::string& name) {
-  if (!FLoaded || !IsValidName(name)) return -1;
-  const std::string full = FullName(name);
-  if (full.empty()) return -1;
-  int slot = IndexOf(FFolderList, name);
-  if (FolderExists(full)) {
-    if (slot < 0) {
-      FFolderList.emplace_back(name);
-      slot = static_cast<int>(FFolderList.size()) - 1;
-    }
-    return slot;
-  }
-  if (slot >= 0) FFolderList[slot].reset();
-  return -1;
-}
+int TFolder::FindFile(const std::string& name) { return Find(FFileList, name, &IsPlainEntry); }
+
+int TFolder::FindFolder(const std::string& name) { return Find(FFolderList, name, &FolderExists); }
 
 bool TFolder::DeleteSlot(int i) {
   if (!FLoaded) return false;

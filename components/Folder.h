@@ -71,6 +71,7 @@ class TFolder : public TComponent {
  private:
   using NameList = std::vector<std::optional<std::string>>;
 
+  int Find(NameList& list, const std::string& name, bool (*exists)(const std::string&));
   bool DeleteSlot(int i);
   bool DeleteMatching(const std::string& mask);
   // FFolderName, a separator and name; "" when that would not fit the system's
