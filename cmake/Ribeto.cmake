@@ -19,12 +19,18 @@ function(ribeto_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS} ${ARG_SYSTEM})
 endfunction()
 
-# A GoogleTest program, each of its tests a ctest test run under Wine.
+# A GoogleTest program, each of its tests a ctest test run under Wine. The tests of the
+# suite named "Focus" follow the keyboard focus, which a window shown by any other test
+# process can take away (every process shares one desktop under Wine's null driver), so
+# they run alone.
 function(ribeto_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   ribeto_code(${name})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} gtest gtest_main)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       TEST_PREFIX "${name}.")
+                       TEST_PREFIX "${name}." TEST_FILTER "-Focus.*" TEST_LIST ${name}_tests)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       TEST_PREFIX "${name}." TEST_FILTER "Focus.*" TEST_LIST ${name}_focus_tests
+                       PROPERTIES RUN_SERIAL TRUE)
 endfunction()

@@ -57,7 +57,7 @@ std::vector<std::string> Entries(const TListBox& list) {
 
 }  // namespace
 
-TEST(Form, TabKeyFollowsTheTabOrderAndSkipsDisabledControls) {
+TEST(Focus, TabKeyFollowsTheTabOrderAndSkipsDisabledControls) {
   TestForm form;
   form.Show();
   form.box.SetFocus();
@@ -74,7 +74,7 @@ TEST(Form, TabKeyFollowsTheTabOrderAndSkipsDisabledControls) {
   EXPECT_EQ(form.ActiveControl(), &form.mask);
 }
 
-TEST(Form, DisablingTheFocusedControlHandsTheFocusOn) {
+TEST(Focus, DisablingTheFocusedControlHandsTheFocusOn) {
   TestForm form;
   form.Show();
   form.edit.SetFocus();
